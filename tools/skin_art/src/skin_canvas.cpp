@@ -49,6 +49,29 @@ std::vector<std::uint8_t> body_coverage() {
     return covered;
 }
 
+// A dark line along every edge between drawn and undrawn pixels keeps the hard edges crisp
+// against whatever lies behind the skin.
+void darken_edges(KeyedImage& skin) {
+    const int w = skin.colours.width, h = skin.colours.height;
+    const std::vector<std::uint8_t> drawn = skin.drawn;
+    auto is_drawn = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && drawn[std::size_t(y) * w + x];
+    };
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!is_drawn(x, y) || (is_drawn(x - 1, y) && is_drawn(x + 1, y) &&
+                                    is_drawn(x, y - 1) && is_drawn(x, y + 1))) {
+                continue;
+            }
+            Rgb& c = skin.colours.at(x, y);
+            auto towards = [](std::uint8_t v, int dark) {
+                return static_cast<std::uint8_t>((v * 45 + dark * 55) / 100);
+            };
+            c = {towards(c.r, 18), towards(c.g, 20), towards(c.b, 26)};
+        }
+    }
+}
+
 bool in_porthole(Point p) {
     const double dx = p.x - porthole.centre.x, dy = p.y - porthole.centre.y;
     return dx * dx + dy * dy < porthole.radius * porthole.radius;
@@ -91,6 +114,7 @@ KeyedImage paint_skin(Colour left_tube_colour, Colour right_tube_colour) {
             out.drawn[i] = out.drawn[i] && inside[i] && !in_porthole({x, y});
         }
     }
+    darken_edges(out);
     return out;
 }
 

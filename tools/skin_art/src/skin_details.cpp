@@ -20,7 +20,29 @@ void plate_path(cairo_t* cr) {
 
 }  // namespace
 
+namespace {
+
+void paint_top_bar_details(cairo_t* cr) {
+    // Between the housing and the title plate: two screws and an air grille.
+    for (const Vec2 s : {Vec2{392, 56}, Vec2{434, 56}}) {
+        screw_head(cr, s, 3, 0.4);
+    }
+    for (double y = 24; y <= 46; y += 5) {
+        add_rounded_rect(cr, 396, y, 34, 2.5, 1.2);
+    }
+    cairo_set_source_rgba(cr, 0.04, 0.05, 0.08, 0.65);
+    cairo_fill(cr);
+    for (double y = 24; y <= 46; y += 5) {
+        cairo_rectangle(cr, 397, y + 2.5, 32, 1);
+    }
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_fill(cr);
+}
+
+}  // namespace
+
 void paint_title(cairo_t* cr) {
+    paint_top_bar_details(cr);
     const Rect& r = title_plate;
     // Chrome frame, then dark glass.
     {

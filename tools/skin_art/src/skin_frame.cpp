@@ -42,8 +42,21 @@ void right_column_path(cairo_t* cr) {
                        0);
     cairo_curve_to(cr, right_elbow.centre.x + right_elbow.inner, 494, pillar_left - 0.5, 492,
                    pillar_left - 0.5, 480);
-    cairo_line_to(cr, pillar_left - 0.5, coupling_bottom);
-    cairo_line_to(cr, tube_left, coupling_bottom - 14);
+    cairo_line_to(cr, pillar_left - 0.5, coupling_bottom + 6);
+    cairo_curve_to(cr, pillar_left - 0.5, coupling_bottom - 10, tube_left, coupling_bottom - 16,
+                   tube_left, coupling_top + 18);
+    cairo_close_path(cr);
+}
+
+// Chrome sleeve where the right tube widens into the pillar.
+void coupling_path(cairo_t* cr) {
+    const double tube_left = right_tube.axis_x - right_tube.radius - 0.5;
+    cairo_move_to(cr, tube_left, coupling_top - 2);
+    cairo_line_to(cr, dialog_width + 1, coupling_top - 2);
+    cairo_line_to(cr, dialog_width + 1, coupling_bottom + 6);
+    cairo_line_to(cr, pillar_left - 0.5, coupling_bottom + 6);
+    cairo_curve_to(cr, pillar_left - 0.5, coupling_bottom - 10, tube_left, coupling_bottom - 16,
+                   tube_left, coupling_top + 18);
     cairo_close_path(cr);
 }
 
@@ -106,11 +119,45 @@ void paint_elbow(cairo_t* cr, const Elbow& e, double a0, double a1, bool outer_f
     cairo_paint(cr);
 }
 
+// A chrome sleeve with a dark ring at either end.
+void paint_sleeve(cairo_t* cr, const PathFn& path, double x0, double x1, double top,
+                  double bottom) {
+    Pattern p = chrome(x0, 0, x1, 0);
+    fill_with(cr, path, p.get());
+    SavedState keep(cr);
+    path(cr);
+    cairo_clip(cr);
+    for (const double y : {top + 3, bottom - 4}) {
+        cairo_rectangle(cr, x0, y, x1 - x0, 1.2);
+        cairo_set_source_rgba(cr, 0.08, 0.09, 0.12, 0.8);
+        cairo_fill(cr);
+        cairo_rectangle(cr, x0, y + 1.2, x1 - x0, 1);
+        cairo_set_source_rgba(cr, 1, 1, 1, 0.5);
+        cairo_fill(cr);
+    }
+    emboss(cr, path, 1.5, 0.6, 0.5);
+}
+
+// Chrome band clamping a tube, at height y.
+void clamp_ring(cairo_t* cr, const Tube& t, double y) {
+    const double x0 = t.axis_x - t.radius - 0.5, x1 = t.axis_x + t.radius + 0.5;
+    Pattern band = chrome(x0, 0, x1, 0);
+    cairo_rectangle(cr, x0, y - 3.5, x1 - x0, 7);
+    cairo_set_source(cr, band.get());
+    cairo_fill(cr);
+    for (const double edge : {y - 3.5, y + 2.5}) {
+        cairo_rectangle(cr, x0, edge, x1 - x0, 1);
+        cairo_set_source_rgba(cr, 0.06, 0.07, 0.1, 0.7);
+        cairo_fill(cr);
+    }
+}
+
 }  // namespace
 
 std::vector<PathFn> frame_bodies() {
     return {top_bar_path,
             right_column_path,
+            coupling_path,
             bottom_plate_path,
             left_column_path,
             collar_path,
@@ -152,6 +199,8 @@ void paint_frame(cairo_t* cr) {
         brush_streaks(cr, 100, 517, 745, dialog_height, true, 13, 0.05);
     }
     paint_elbow(cr, right_elbow, 0, 0.5 * pi, false);
+    paint_sleeve(cr, coupling_path, right_tube.axis_x - right_tube.radius - 1, dialog_width + 1,
+                 coupling_top - 2, coupling_bottom + 6);
     // Left column and its elbow.
     {
         Pattern p = steel(left_column_left - 0.5, 0, left_column_right + 0.5, 0, steel_blue);
@@ -163,11 +212,7 @@ void paint_frame(cairo_t* cr) {
     }
     paint_elbow(cr, left_elbow, 0.5 * pi, pi, true);
     // Collar: chrome sleeve from the left tube into the column.
-    {
-        Pattern p = chrome(-1, 0, left_column_right + 4, 0);
-        fill_with(cr, collar_path, p.get());
-        emboss(cr, collar_path, 1.5, 0.6, 0.5);
-    }
+    paint_sleeve(cr, collar_path, -1, left_column_right + 4, collar_top - 4, collar_bottom + 2);
 }
 
 void paint_tubes(cairo_t* cr, Colour left, Colour right) {
@@ -206,6 +251,9 @@ void paint_tubes(cairo_t* cr, Colour left, Colour right) {
         cairo_rectangle(cr, x0, t.top - 1, x1 - x0, 2);
         cairo_set_source_rgba(cr, 0.1, 0.11, 0.14, 0.8);
         cairo_fill(cr);
+        const double third = (t.bottom - t.top) / 3;
+        clamp_ring(cr, t, t.top + third);
+        clamp_ring(cr, t, t.top + 2 * third);
     }
 }
 
