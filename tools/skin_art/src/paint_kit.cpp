@@ -1,5 +1,6 @@
 #include "paint_kit.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -19,7 +20,7 @@ void set_colour(cairo_t* cr, Colour c, double alpha) {
 
 namespace {
 
-Pattern with_stops(cairo_pattern_t* raw, std::initializer_list<Stop> stops) {
+Pattern with_stops(cairo_pattern_t* raw, const Stops& stops) {
     Pattern p(raw);
     for (const Stop& s : stops) {
         cairo_pattern_add_color_stop_rgba(p.get(), s.at, s.colour.r, s.colour.g, s.colour.b,
@@ -53,12 +54,20 @@ void bevel_strokes(cairo_t* cr, const PathFn& path, double width, double upper_l
 
 }  // namespace
 
-Pattern linear(double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops) {
+Pattern linear(double x0, double y0, double x1, double y1, const Stops& stops) {
     return with_stops(cairo_pattern_create_linear(x0, y0, x1, y1), stops);
 }
 
-Pattern radial(Vec2 c, double r0, double r1, std::initializer_list<Stop> stops) {
+Pattern radial(Vec2 c, double r0, double r1, const Stops& stops) {
     return with_stops(cairo_pattern_create_radial(c.x, c.y, r0, c.x, c.y, r1), stops);
+}
+
+Stops reversed(Stops stops) {
+    std::reverse(stops.begin(), stops.end());
+    for (Stop& s : stops) {
+        s.at = 1 - s.at;
+    }
+    return stops;
 }
 
 void add_rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r) {
@@ -112,15 +121,15 @@ Pattern chrome(double x0, double y0, double x1, double y1, Colour tint) {
                    {1.00, scaled(tint, 0.40)}});
 }
 
+Stops steel_bands(Colour base) {
+    return {{0.00, scaled(base, 0.50)},         {0.10, scaled(base, 0.85)},
+            {0.28, mix(base, {1, 1, 1}, 0.45)}, {0.40, mix(base, {1, 1, 1}, 0.12)},
+            {0.70, scaled(base, 0.72)},         {0.90, scaled(base, 0.55)},
+            {1.00, scaled(base, 0.32)}};
+}
+
 Pattern steel(double x0, double y0, double x1, double y1, Colour base) {
-    return linear(x0, y0, x1, y1,
-                  {{0.00, scaled(base, 0.50)},
-                   {0.10, scaled(base, 0.85)},
-                   {0.28, mix(base, {1, 1, 1}, 0.45)},
-                   {0.40, mix(base, {1, 1, 1}, 0.12)},
-                   {0.70, scaled(base, 0.72)},
-                   {0.90, scaled(base, 0.55)},
-                   {1.00, scaled(base, 0.32)}});
+    return linear(x0, y0, x1, y1, steel_bands(base));
 }
 
 Pattern glass(double x0, double y0, double x1, double y1, Colour c) {

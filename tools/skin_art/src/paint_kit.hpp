@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 #include "cairo_handles.hpp"
@@ -30,10 +29,13 @@ struct Stop {
     Colour colour;
     double alpha = 1;
 };
+using Stops = std::vector<Stop>;
 // A linear gradient from (x0, y0) to (x1, y1) through the given stops.
-Pattern linear(double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
+Pattern linear(double x0, double y0, double x1, double y1, const Stops& stops);
 // A radial gradient around one centre, from radius r0 to r1.
-Pattern radial(Vec2 centre, double r0, double r1, std::initializer_list<Stop> stops);
+Pattern radial(Vec2 centre, double r0, double r1, const Stops& stops);
+// The same stops running the other way.
+Stops reversed(Stops stops);
 
 // Path builders.
 using PathFn = std::function<void(cairo_t*)>;
@@ -50,7 +52,8 @@ void deboss(cairo_t* cr, const PathFn& path, double width, double light, double 
 
 // Chrome reflection across a band from (x0, y0) to (x1, y1): sky, horizon, ground.
 Pattern chrome(double x0, double y0, double x1, double y1, Colour tint = {0.78, 0.82, 0.88});
-// Round bar shading (brushed steel) across a band from (x0, y0) to (x1, y1).
+// Round bar shading (brushed steel) across a bar, from its lit side to its shaded side.
+Stops steel_bands(Colour base);
 Pattern steel(double x0, double y0, double x1, double y1, Colour base);
 // Glass tube shading across the tube, coloured.
 Pattern glass(double x0, double y0, double x1, double y1, Colour colour);

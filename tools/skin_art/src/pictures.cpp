@@ -30,23 +30,20 @@ void draw_emblem(cairo_t* cr, Vec2 c, double radius) {
     add_circle(cr, c, r);
     cairo_set_source(cr, orb.get());
     cairo_fill(cr);
-    // Orbit with an electron.
+    // A tilted orbit with an electron on it.
+    const double tilt = -0.5, a = r * 1.05, b = a * 0.36, at = 0.9;
     {
         SavedState keep(cr);
         cairo_translate(cr, c.x, c.y);
-        cairo_rotate(cr, -0.5);
-        cairo_scale(cr, 1, 0.36);
-        cairo_arc(cr, 0, 0, r * 1.05, 0, 2 * pi);
-        cairo_restore(cr);
-        cairo_save(cr);
-        cairo_set_line_width(cr, std::max(1.0, radius * 0.07));
-        cairo_set_source_rgba(cr, 1, 0.86, 0.4, 0.95);
-        cairo_stroke(cr);
+        cairo_rotate(cr, tilt);
+        cairo_scale(cr, 1, b / a);
+        cairo_arc(cr, 0, 0, a, 0, 2 * pi);
     }
-    const Vec2 e{
-        c.x + std::cos(-0.5) * r * 1.05 * std::cos(0.9) - std::sin(-0.5) * r * 0.38 * std::sin(0.9),
-        c.y + std::sin(-0.5) * r * 1.05 * std::cos(0.9) +
-            std::cos(-0.5) * r * 0.38 * std::sin(0.9)};
+    cairo_set_line_width(cr, std::max(1.0, radius * 0.07));
+    cairo_set_source_rgba(cr, 1, 0.86, 0.4, 0.95);
+    cairo_stroke(cr);
+    const Vec2 e{c.x + a * std::cos(at) * std::cos(tilt) - b * std::sin(at) * std::sin(tilt),
+                 c.y + a * std::cos(at) * std::sin(tilt) + b * std::sin(at) * std::cos(tilt)};
     Pattern electron =
         radial({e.x - radius * 0.04, e.y - radius * 0.04}, 0, radius * 0.16,
                {{0, rgb(255, 255, 230)}, {0.6, rgb(255, 190, 40)}, {1, rgb(150, 80, 0)}});

@@ -94,15 +94,15 @@ Colour shade(const Scene& s, Vec3 dir, const Hit& hit) {
     const Vec3 l = normalised(s.light);
     const double diffuse = std::max(0.0, dot(hit.normal, l));
     const Vec3 reflected = dir - hit.normal * (2 * dot(dir, hit.normal));
-    const double spec = std::pow(std::max(0.0, dot(reflected, l)), m.shininess) * m.specular;
+    const double highlight = std::pow(std::max(0.0, dot(reflected, l)), m.shininess) * m.specular;
     // A rim of light from behind keeps the silhouettes readable on dark backgrounds.
     const double rim = std::pow(1 - std::abs(dot(hit.normal, dir)), 3) * 0.35;
     Colour c = scaled(m.colour, s.ambient + diffuse * (1 - s.ambient));
     if (s.environment && m.reflection > 0) {
         c = mix(c, s.environment(reflected), m.reflection);
     }
-    c = {c.r + spec * s.light_colour.r + rim * 0.6, c.g + spec * s.light_colour.g + rim * 0.7,
-         c.b + spec * s.light_colour.b + rim};
+    c = {c.r + highlight * s.light_colour.r + rim * 0.6,
+         c.g + highlight * s.light_colour.g + rim * 0.7, c.b + highlight * s.light_colour.b + rim};
     return c;
 }
 

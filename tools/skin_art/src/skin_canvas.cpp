@@ -100,6 +100,7 @@ KeyedImage paint_skin(Colour left_tube_colour, Colour right_tube_colour) {
         paint_frame(cr.get());
         paint_tv(cr.get());
         paint_tubes(cr.get(), left_tube_colour, right_tube_colour);
+        paint_top_bar_details(cr.get());
         paint_title(cr.get());
         paint_bottom_plate(cr.get());
         paint_exit_socket(cr.get());

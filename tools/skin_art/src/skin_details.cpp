@@ -20,8 +20,6 @@ void plate_path(cairo_t* cr) {
 
 }  // namespace
 
-namespace {
-
 void paint_top_bar_details(cairo_t* cr) {
     // Between the housing and the title plate: two screws and an air grille.
     for (const Vec2 s : {Vec2{392, 56}, Vec2{434, 56}}) {
@@ -39,10 +37,7 @@ void paint_top_bar_details(cairo_t* cr) {
     cairo_fill(cr);
 }
 
-}  // namespace
-
 void paint_title(cairo_t* cr) {
-    paint_top_bar_details(cr);
     const Rect& r = title_plate;
     // Chrome frame, then dark glass.
     {

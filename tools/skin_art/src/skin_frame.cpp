@@ -95,26 +95,17 @@ void tube_path(cairo_t* cr, const Tube& t, Vec2 dome) {
     cairo_close_path(cr);
 }
 
-// Pipe shading around an elbow: the same bands as the straight pipes, bent round the centre.
-void paint_elbow(cairo_t* cr, const Elbow& e, double a0, double a1, bool outer_first) {
+// Pipe shading around an elbow: the straight pipes' bands bent round the centre, the lit
+// side outside or inside.
+void paint_elbow(cairo_t* cr, const Elbow& e, double a0, double a1, bool lit_outside) {
     SavedState keep(cr);
     cairo_new_path(cr);
     cairo_arc(cr, e.centre.x, e.centre.y, e.outer + 2, a0, a1);
     cairo_arc_negative(cr, e.centre.x, e.centre.y, e.inner - 1, a1, a0);
     cairo_close_path(cr);
     cairo_clip(cr);
-    const double r0 = outer_first ? e.outer : e.inner;
-    const double r1 = outer_first ? e.inner : e.outer;
-    Pattern bands = steel(0, 0, 1, 0, steel_blue);  // only its stops are used
-    Pattern ring(cairo_pattern_create_radial(e.centre.x, e.centre.y, std::min(r0, r1), e.centre.x,
-                                             e.centre.y, std::max(r0, r1)));
-    int count = 0;
-    cairo_pattern_get_color_stop_count(bands.get(), &count);
-    for (int i = 0; i < count; ++i) {
-        double at, r, g, b, a;
-        cairo_pattern_get_color_stop_rgba(bands.get(), i, &at, &r, &g, &b, &a);
-        cairo_pattern_add_color_stop_rgba(ring.get(), r0 < r1 ? at : 1 - at, r, g, b, a);
-    }
+    const Stops bands = steel_bands(steel_blue);
+    Pattern ring = radial(e.centre, e.inner, e.outer, lit_outside ? reversed(bands) : bands);
     cairo_set_source(cr, ring.get());
     cairo_paint(cr);
 }

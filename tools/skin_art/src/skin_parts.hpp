@@ -21,6 +21,7 @@ std::vector<PathFn> tv_bodies();
 void paint_frame(cairo_t* cr);                             // bars, pillar, column, elbows, collar
 void paint_tubes(cairo_t* cr, Colour left, Colour right);  // glass tubes and their caps
 void paint_tv(cairo_t* cr);                                // housing, screen, ball panel
+void paint_top_bar_details(cairo_t* cr);                   // screws and grille beside the title
 void paint_title(cairo_t* cr);                             // title plate and lettering
 void paint_bottom_plate(cairo_t* cr);                      // slogan strip and fittings
 void paint_exit_socket(cairo_t* cr);                       // recess behind the close button

@@ -35,14 +35,8 @@ void screen_path(cairo_t* cr) {
     add_polygon(cr, screen_outline_on_dialog());
 }
 
-}  // namespace
-
-std::vector<PathFn> tv_bodies() {
-    return {housing_path, panel_path};
-}
-
-void paint_tv(cairo_t* cr) {
-    // Housing: dark gunmetal, lighter towards the top, with a soft bevel.
+// Dark gunmetal, lighter towards the top, with a soft bevel, air slots and status lights.
+void paint_housing(cairo_t* cr) {
     {
         Pattern body = linear(0, 0, 0, housing_bottom,
                               {{0, mix(gunmetal, {1, 1, 1}, 0.28)},
@@ -70,7 +64,10 @@ void paint_tv(cairo_t* cr) {
         led(cr, {312, 289}, 2.5, rgb(60, 230, 90));
         led(cr, {324, 289}, 2.5, rgb(255, 170, 40));
     }
-    // Ball panel: a chrome block bolted to the housing's right side.
+}
+
+// A chrome block bolted to the housing's right side, with the porthole for the ball.
+void paint_ball_panel(cairo_t* cr) {
     {
         Pattern body = chrome(319.5, 0, 391.5, 0, rgb(176, 186, 202));
         fill_with(cr, panel_path, body.get());
@@ -93,7 +90,10 @@ void paint_tv(cairo_t* cr) {
         }
         led(cr, {366, 168}, 3, rgb(80, 160, 255));
     }
-    // Screen: a thick dark gasket, a chrome rim and the dark glass inside.
+}
+
+// A thick dark gasket, a chrome rim and dark glass (the TV panel covers it once shown).
+void paint_screen(cairo_t* cr) {
     {
         SavedState keep(cr);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -123,6 +123,18 @@ void paint_tv(cairo_t* cr) {
         cairo_set_source(cr, sheen.get());
         cairo_fill(cr);
     }
+}
+
+}  // namespace
+
+std::vector<PathFn> tv_bodies() {
+    return {housing_path, panel_path};
+}
+
+void paint_tv(cairo_t* cr) {
+    paint_housing(cr);
+    paint_ball_panel(cr);
+    paint_screen(cr);
 }
 
 }  // namespace skin_art
