@@ -88,7 +88,8 @@ void write_previews(const Options& o, const std::vector<ArtFile>& files) {
         write_outline_preview(skin, o.preview);
     }
     if (!o.mock_up.empty()) {
-        write_mock_up(skin, render_screenshot(0, 286, 215), o.mock_up);
+        const Image& logo = pictures.at("LOGO_LARGE");
+        write_mock_up(skin, render_screenshot(0, 286, 215), {{&logo, {64, 393}, white}}, o.mock_up);
     }
 }
 

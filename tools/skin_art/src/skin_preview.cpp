@@ -53,7 +53,8 @@ void write_outline_preview(const KeyedImage& skin, const std::string& png_path) 
     save(s, png_path);
 }
 
-void write_mock_up(const KeyedImage& skin, const Image& screenshot, const std::string& png_path) {
+void write_mock_up(const KeyedImage& skin, const Image& screenshot, const std::vector<Layer>& above,
+                   const std::string& png_path) {
     const int w = skin.colours.width, h = skin.colours.height;
     Surface back = make_surface(w, h, CAIRO_FORMAT_RGB24);
     {
@@ -65,7 +66,8 @@ void write_mock_up(const KeyedImage& skin, const Image& screenshot, const std::s
         cairo_set_source(cr.get(), bevel.get());
         cairo_fill(cr.get());
     }
-    Surface s = surface_from(skin_over(skin, read_opaque(back.get())));
+    const Image with_skin = skin_over(skin, read_opaque(back.get()));
+    Surface s = surface_from(skin_over(compose(above, w, h), with_skin));
     {
         Context cr = make_context(s);
         // Controls that lie above the skin.
