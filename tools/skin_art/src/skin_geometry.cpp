@@ -60,6 +60,8 @@ std::vector<std::string> names_of(Piece piece) {
     return names;
 }
 
+namespace {
+
 OutlinePath dialog_outline_path() {
     const double right_edge = right_tube.axis_x + right_tube.radius;  // 781
     const double r = cap_dome_radius;
@@ -120,6 +122,8 @@ OutlinePath screen_outline_path() {
     p.pin({270, 238});
     return p;
 }
+
+}  // namespace
 
 const std::vector<Point>& dialog_outline() {
     static const std::vector<Point> outline =

@@ -70,7 +70,7 @@ inline constexpr Circle ball_in_porthole{{366, 121}, 24};
 inline constexpr Tube left_tube{14, 14, 76, 330};
 inline constexpr Tube right_tube{767, 14, 66, 300};
 
-// Domed chrome caps on the tubes' upper ends: centre of the dome, radius that of the tube + 1.
+// Domed chrome caps on the tubes' upper ends: the domes' centres and their radius, the tubes'.
 inline constexpr Vec2 left_cap_dome{14, 50};
 inline constexpr Vec2 right_cap_dome{767, 50};
 inline constexpr double cap_dome_radius = 14;
@@ -93,10 +93,8 @@ inline constexpr double collar_top = 326, collar_bottom = 392;
 // Right pillar below the right tube.
 inline constexpr double pillar_left = 760, coupling_top = 296, coupling_bottom = 344;
 
-// The window's outline (dialog coordinates) and the TV screen's (panel coordinates), as closed
-// paths and as the integer vertex lists the dialog cuts its windows with.
-OutlinePath dialog_outline_path();
-OutlinePath screen_outline_path();
+// The window's outline (dialog coordinates) and the TV screen's (panel coordinates): the
+// integer vertex lists the dialog cuts its windows with.
 const std::vector<Point>& dialog_outline();
 const std::vector<Point>& screen_outline();
 // The screen's outline moved onto the dialog.
