@@ -10,11 +10,7 @@ namespace skin_art {
 
 namespace {
 
-struct Vertex {
-    Point p;
-    bool pinned;
-    bool origin = false;
-};
+using Vertex = OutlinePath::Vertex;
 
 Point to_grid(Vec2 v) {
     return {static_cast<int>(std::lround(v.x)), static_cast<int>(std::lround(v.y))};
@@ -125,7 +121,7 @@ void OutlinePath::arc(Vec2 centre, double radius, double a0, double a1) {
     segments_.push_back(s);
 }
 
-std::vector<Point> OutlinePath::flatten_at(double step) const {
+std::vector<OutlinePath::Vertex> OutlinePath::flatten_at(double step) const {
     std::vector<Vertex> v{{to_grid(origin_), true, true}};
     Vec2 pen = origin_;
     for (const Segment& s : segments_) {
@@ -169,20 +165,15 @@ std::vector<Point> OutlinePath::flatten_at(double step) const {
         v.pop_back();
     }
     simplify(v);
-    std::vector<Point> out;
-    out.reserve(v.size());
-    for (const Vertex& x : v) {
-        out.push_back(x.p);
-    }
-    return out;
+    return v;
 }
 
 std::vector<Point> OutlinePath::flatten(std::size_t count) const {
     // The finest sampling that still fits the count wins; finer sampling never loses vertices
     // in a way that matters, so a plain scan over steps is enough.
-    std::vector<Point> best;
+    std::vector<Vertex> best;
     for (double step = 0.25; step < 64; step *= 1.01) {
-        std::vector<Point> v = flatten_at(step);
+        std::vector<Vertex> v = flatten_at(step);
         if (v.size() <= count && v.size() > best.size()) {
             best = std::move(v);
         }
@@ -191,14 +182,16 @@ std::vector<Point> OutlinePath::flatten(std::size_t count) const {
         throw std::logic_error("outline path too small for the requested vertex count");
     }
     while (best.size() < count) {
-        // Split the longest edge that has a grid point strictly inside it.
+        // Split the longest edge that has a grid point strictly inside it and is not held
+        // between two pinned vertices.
         std::size_t pick = best.size();
         long long pick_len = 0;
         for (std::size_t i = 0; i < best.size(); ++i) {
-            const Point a = best[i], b = best[(i + 1) % best.size()];
-            const int g = std::gcd(std::abs(b.x - a.x), std::abs(b.y - a.y));
-            const long long len = dot(a, b, b);
-            if (g >= 2 && len > pick_len) {
+            const Vertex& a = best[i];
+            const Vertex& b = best[(i + 1) % best.size()];
+            const int g = std::gcd(std::abs(b.p.x - a.p.x), std::abs(b.p.y - a.p.y));
+            const long long len = dot(a.p, b.p, b.p);
+            if (g >= 2 && !(a.pinned && b.pinned) && len > pick_len) {
                 pick = i;
                 pick_len = len;
             }
@@ -206,13 +199,18 @@ std::vector<Point> OutlinePath::flatten(std::size_t count) const {
         if (pick == best.size()) {
             throw std::logic_error("no edge left to split");
         }
-        const Point a = best[pick], b = best[(pick + 1) % best.size()];
+        const Point a = best[pick].p, b = best[(pick + 1) % best.size()].p;
         const int g = std::gcd(std::abs(b.x - a.x), std::abs(b.y - a.y));
         const int k = g / 2;
         best.insert(best.begin() + static_cast<std::ptrdiff_t>(pick + 1),
-                    Point{a.x + (b.x - a.x) / g * k, a.y + (b.y - a.y) / g * k});
+                    Vertex{{a.x + (b.x - a.x) / g * k, a.y + (b.y - a.y) / g * k}, false});
     }
-    return best;
+    std::vector<Point> out;
+    out.reserve(best.size());
+    for (const Vertex& v : best) {
+        out.push_back(v.p);
+    }
+    return out;
 }
 
 bool covers(const std::vector<Point>& polygon, Point p) {

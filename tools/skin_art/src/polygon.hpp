@@ -23,6 +23,13 @@ struct Vec2 {
 // pixel positions: the point (x, y) is the centre of pixel column x, row y.
 class OutlinePath {
   public:
+    // A vertex while the path is being flattened.
+    struct Vertex {
+        Point p;
+        bool pinned;
+        bool origin = false;
+    };
+
     // Vertices added with `pin` survive simplification exactly as given.
     void start(Point p);
     void pin(Point p);
@@ -34,7 +41,8 @@ class OutlinePath {
 
     // Flattens the path to exactly `count` integer vertices, starting with the first vertex.
     // Curves are sampled as finely as the count allows; if the curves alone cannot supply
-    // enough vertices, long straight edges are split at grid points.
+    // enough vertices, long straight edges are split at grid points, but never an edge between
+    // two pinned vertices, so runs of pinned vertices stay together.
     std::vector<Point> flatten(std::size_t count) const;
 
   private:
@@ -44,7 +52,7 @@ class OutlinePath {
         double radius = 0, a0 = 0, a1 = 0;
         bool pinned = false;
     };
-    std::vector<Point> flatten_at(double step) const;
+    std::vector<Vertex> flatten_at(double step) const;
 
     Vec2 origin_{};
     std::vector<Segment> segments_;

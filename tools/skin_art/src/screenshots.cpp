@@ -137,7 +137,7 @@ Scene scene_for(int index, const Look& look) {
             break;
         case 3:
             add_to_scene(s, purine_like(), {{0.2, 0.3, 0}, 1.45, 0.35, 0.55});
-            add_to_scene(s, methane(), {{-5.2, 2.8, 4}, 1.0, 1.0, 0.3});
+            add_to_scene(s, methane(), {{5.4, 2.9, 4}, 1.0, 1.0, 0.3});
             break;
         case 4:
             add_to_scene(s, methane(), {{-3.8, 1.6, 0}, 1.3, 0.2, 0.3});
@@ -153,13 +153,14 @@ Scene scene_for(int index, const Look& look) {
     return s;
 }
 
-// The clock in the upper right and, where shown, the frame rate in the lower left.
+// The clock in the upper left and, where shown, the frame rate in the lower right: the corners
+// the TV screen's outline leaves whole.
 void draw_overlay(cairo_t* cr, const Look& look, int width, int height) {
     const double k = height / 215.0;
     use_typeface(cr, Typeface::mono_bold, 17 * k);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, look.clock, &ext);
-    const double x = width - ext.x_advance - 10 * k, y = 22 * k;
+    const double x = 10 * k, y = 22 * k;
     for (double w : {6.0, 3.0}) {
         cairo_move_to(cr, x, y);
         cairo_text_path(cr, look.clock);
@@ -177,7 +178,9 @@ void draw_overlay(cairo_t* cr, const Look& look, int width, int height) {
     if (look.frames_per_second > 0) {
         const std::string fps = "FPS " + std::to_string(look.frames_per_second);
         use_typeface(cr, Typeface::mono_bold, 11 * k);
-        cairo_move_to(cr, 8 * k, height - 8 * k);
+        cairo_text_extents_t fps_ext;
+        cairo_text_extents(cr, fps.c_str(), &fps_ext);
+        cairo_move_to(cr, width - fps_ext.x_advance - 10 * k, height - 8 * k);
         cairo_set_source_rgba(cr, 1, 0.9, 0.35, 0.9);
         cairo_show_text(cr, fps.c_str());
     }

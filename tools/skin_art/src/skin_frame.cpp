@@ -19,7 +19,7 @@ struct Elbow {
     double inner, outer;
 };
 constexpr Elbow left_elbow{{100, 478}, 40, 68};
-constexpr Elbow right_elbow{{741, 505}, 12, 48};
+constexpr Elbow right_elbow{lower_right_corner.centre, 12, lower_right_corner.radius};
 
 void top_bar_path(cairo_t* cr) {
     cairo_move_to(cr, 300, -5);

@@ -65,7 +65,6 @@ namespace {
 OutlinePath dialog_outline_path() {
     const double right_edge = right_tube.axis_x + right_tube.radius;  // 781
     const double r = cap_dome_radius;
-    const double bottom_right_radius = 48;
     OutlinePath p;
     // Up the left column from its chamfered foot (the dialog's resources begin here).
     p.start({32, 501});
@@ -92,9 +91,9 @@ OutlinePath dialog_outline_path() {
     p.line_to({right_edge, 320});
     // The coupling steps out to the pillar, below the right tube's picture.
     p.cubic_to({right_edge, 332}, {dialog_width, 328}, {dialog_width, 342});
-    p.line_to({dialog_width, dialog_height - 1 - bottom_right_radius});
-    p.arc({dialog_width - bottom_right_radius, dialog_height - 1 - bottom_right_radius},
-          bottom_right_radius, 0, 0.5 * pi);
+    const Circle& corner = lower_right_corner;
+    p.line_to({corner.centre.x + corner.radius, corner.centre.y});
+    p.arc(corner.centre, corner.radius, 0, 0.5 * pi);
     // Along the bottom bar, round its left end and up the foot's curved chamfer.
     p.line_to({100, dialog_height - 1});
     p.line_to({100, 545});
@@ -107,15 +106,16 @@ OutlinePath dialog_outline_path() {
 
 OutlinePath screen_outline_path() {
     OutlinePath p;
-    // Bottom left: a long sweep up to the left side.
+    // Bottom left: a long sweep up to the left side; the top right corner answers it with a
+    // wide curve, the other two corners are tight.
     p.start({48, 238});
     p.pin({49, 237});
     p.pin({43, 236});
-    p.cubic_to({20, 232}, {0, 204}, {0, 160});
-    p.line_to({0, 30});
-    p.arc({30, 30}, 30, pi, 1.5 * pi);
-    p.line_to({243, 0});
-    p.arc({243, 40}, 40, 1.5 * pi, 2 * pi);
+    p.cubic_to({22, 233}, {0, 222}, {0, 190});
+    p.line_to({0, 22});
+    p.arc({22, 22}, 22, pi, 1.5 * pi);
+    p.line_to({219, 0});
+    p.arc({219, 64}, 64, 1.5 * pi, 2 * pi);
     p.line_to({283, 226});
     p.arc({271, 226}, 12, 0, 1.2);
     p.pin({272, 237});

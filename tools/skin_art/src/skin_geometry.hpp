@@ -90,8 +90,10 @@ inline constexpr double top_bar_lower_edge = 70;
 // Left column below the housing and its foot that meets the bottom bar.
 inline constexpr double left_column_left = 32, left_column_right = 60;
 inline constexpr double collar_top = 326, collar_bottom = 392;
-// Right pillar below the right tube.
+// Right pillar below the right tube, and the elbow that turns it into the bottom plate: the
+// elbow's outer edge is the window's lower right corner.
 inline constexpr double pillar_left = 760, coupling_top = 296, coupling_bottom = 344;
+inline constexpr Circle lower_right_corner{{741, 505}, 48};
 
 // The window's outline (dialog coordinates) and the TV screen's (panel coordinates): the
 // integer vertex lists the dialog cuts its windows with.
