@@ -21,14 +21,25 @@ struct Elbow {
 constexpr Elbow left_elbow{{100, 478}, 40, 68};
 constexpr Elbow right_elbow{lower_right_corner.centre, 12, lower_right_corner.radius};
 
+// The top bar starts under the TV housing, which hides its left end.
+constexpr double top_bar_left = 300;
+
 void top_bar_path(cairo_t* cr) {
-    cairo_move_to(cr, 300, -5);
+    cairo_move_to(cr, top_bar_left, -5);
     cairo_line_to(cr, dialog_width + 1, -5);
     cairo_line_to(cr, dialog_width + 1, 45);
     cairo_line_to(cr, right_tube.axis_x - right_tube.radius, 45);
     cairo_line_to(cr, right_tube.axis_x - right_tube.radius, top_bar_lower_edge + 0.5);
-    cairo_line_to(cr, 300, top_bar_lower_edge + 0.5);
+    cairo_line_to(cr, top_bar_left, top_bar_lower_edge + 0.5);
     cairo_close_path(cr);
+}
+
+// From the pillar's inner edge below the coupling up to the right tube's inner edge.
+void coupling_inner_edge(cairo_t* cr) {
+    const double tube_left = right_tube.axis_x - right_tube.radius - 0.5;
+    cairo_line_to(cr, pillar_left - 0.5, coupling_bottom + 6);
+    cairo_curve_to(cr, pillar_left - 0.5, coupling_bottom - 10, tube_left, coupling_bottom - 16,
+                   tube_left, coupling_top + 18);
 }
 
 void right_column_path(cairo_t* cr) {
@@ -36,15 +47,15 @@ void right_column_path(cairo_t* cr) {
     cairo_move_to(cr, tube_left, coupling_top);
     cairo_line_to(cr, dialog_width + 1, coupling_top);
     cairo_line_to(cr, dialog_width + 1, dialog_height + 1);
-    cairo_line_to(cr, 736.5, dialog_height + 1);
-    cairo_line_to(cr, 736.5, right_elbow.centre.y + right_elbow.inner);
-    cairo_arc_negative(cr, right_elbow.centre.x, right_elbow.centre.y, right_elbow.inner, 0.5 * pi,
-                       0);
-    cairo_curve_to(cr, right_elbow.centre.x + right_elbow.inner, 494, pillar_left - 0.5, 492,
-                   pillar_left - 0.5, 480);
-    cairo_line_to(cr, pillar_left - 0.5, coupling_bottom + 6);
-    cairo_curve_to(cr, pillar_left - 0.5, coupling_bottom - 10, tube_left, coupling_bottom - 16,
-                   tube_left, coupling_top + 18);
+    // Overlapping the bottom plate's last column, then round the elbow's inner side.
+    const double plate_end = place_of(Piece::bottom).rect.right() - 1.5;
+    const Elbow& e = right_elbow;
+    cairo_line_to(cr, plate_end, dialog_height + 1);
+    cairo_line_to(cr, plate_end, e.centre.y + e.inner);
+    cairo_arc_negative(cr, e.centre.x, e.centre.y, e.inner, 0.5 * pi, 0);
+    cairo_curve_to(cr, e.centre.x + e.inner, e.centre.y - 11, pillar_left - 0.5, e.centre.y - 13,
+                   pillar_left - 0.5, e.centre.y - 25);
+    coupling_inner_edge(cr);
     cairo_close_path(cr);
 }
 
@@ -54,14 +65,13 @@ void coupling_path(cairo_t* cr) {
     cairo_move_to(cr, tube_left, coupling_top - 2);
     cairo_line_to(cr, dialog_width + 1, coupling_top - 2);
     cairo_line_to(cr, dialog_width + 1, coupling_bottom + 6);
-    cairo_line_to(cr, pillar_left - 0.5, coupling_bottom + 6);
-    cairo_curve_to(cr, pillar_left - 0.5, coupling_bottom - 10, tube_left, coupling_bottom - 16,
-                   tube_left, coupling_top + 18);
+    coupling_inner_edge(cr);
     cairo_close_path(cr);
 }
 
+// The plate reaches a little under the lower right elbow.
 void bottom_plate_path(cairo_t* cr) {
-    const Rect r = {100, 517, 638, 37};
+    const Rect& r = place_of(Piece::bottom).rect;
     cairo_rectangle(cr, r.x - 0.5, r.y - 0.5, r.w + 8, r.h + 2);
 }
 
@@ -71,8 +81,10 @@ void left_column_path(cairo_t* cr) {
     cairo_line_to(cr, left_column_right + 0.5, left_elbow.centre.y);
     cairo_arc_negative(cr, left_elbow.centre.x, left_elbow.centre.y, left_elbow.inner - 0.5, pi,
                        0.5 * pi);
-    cairo_line_to(cr, 101, left_elbow.centre.y + left_elbow.inner - 0.5);
-    cairo_line_to(cr, 101, dialog_height + 1);
+    // Under the bottom plate's first column.
+    const double plate_start = place_of(Piece::bottom).rect.x + 1;
+    cairo_line_to(cr, plate_start, left_elbow.centre.y + left_elbow.inner - 0.5);
+    cairo_line_to(cr, plate_start, dialog_height + 1);
     cairo_line_to(cr, left_column_left - 8, dialog_height + 1);
     cairo_close_path(cr);
 }
