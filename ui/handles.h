@@ -43,13 +43,17 @@ class Unique_Handle {
     Handle handle_{};
 };
 
+// A named function, not a lambda: a lambda's type would give every function that takes or
+// returns these owners internal linkage.
+inline void Delete_Gdi_Object(HGDIOBJ object) { DeleteObject(object); }
+
 using Registry_Key = Unique_Handle<HKEY, &RegCloseKey>;
 using Module = Unique_Handle<HMODULE, &FreeLibrary>;
 using Window = Unique_Handle<HWND, &DestroyWindow>;
-using Gdi_Bitmap = Unique_Handle<HBITMAP, [](HBITMAP h) { DeleteObject(h); }>;
-using Gdi_Brush = Unique_Handle<HBRUSH, [](HBRUSH h) { DeleteObject(h); }>;
-using Gdi_Font = Unique_Handle<HFONT, [](HFONT h) { DeleteObject(h); }>;
-using Gdi_Region = Unique_Handle<HRGN, [](HRGN h) { DeleteObject(h); }>;
+using Gdi_Bitmap = Unique_Handle<HBITMAP, &Delete_Gdi_Object>;
+using Gdi_Brush = Unique_Handle<HBRUSH, &Delete_Gdi_Object>;
+using Gdi_Font = Unique_Handle<HFONT, &Delete_Gdi_Object>;
+using Gdi_Region = Unique_Handle<HRGN, &Delete_Gdi_Object>;
 using Memory_Dc = Unique_Handle<HDC, &DeleteDC>;
 
 // A kernel handle; both null and INVALID_HANDLE_VALUE mean "none".
