@@ -49,9 +49,15 @@ stop_display() {
   XVFB_PID=
 }
 
+# Builds a preset; the full output goes to build/<preset>.log, warnings and errors to the screen.
 configure_and_build() {
-  local preset=$1
-  say "building $preset"
-  cmake --preset "$preset" >/dev/null || die "configure of $preset failed"
-  cmake --build --preset "$preset" || die "build of $preset failed"
+  local preset=$1 log="$QUELVAR_ROOT/build/$preset.log"
+  mkdir -p "$QUELVAR_ROOT/build"
+  say "building $preset (log: build/$preset.log)"
+  if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
+    grep -E "error|warning" "$log" | head -n 40 >&2
+    tail -n 20 "$log" >&2
+    die "build of $preset failed"
+  fi
+  grep -E "warning:" "$log" | head -n 20 || true
 }
