@@ -56,6 +56,38 @@ using Gdi_Font = Unique_Handle<HFONT, &Delete_Gdi_Object>;
 using Gdi_Region = Unique_Handle<HRGN, &Delete_Gdi_Object>;
 using Memory_Dc = Unique_Handle<HDC, &DeleteDC>;
 
+// One reference to a COM interface, released exactly once.
+template <typename Interface>
+class Com_Ptr {
+  public:
+    Com_Ptr() = default;
+    // Takes over the reference that `pointer` carries.
+    explicit Com_Ptr(Interface* pointer) : pointer_(pointer) {}
+    ~Com_Ptr() { reset(); }
+    Com_Ptr(const Com_Ptr&) = delete;
+    Com_Ptr& operator=(const Com_Ptr&) = delete;
+    Com_Ptr(Com_Ptr&& other) noexcept : pointer_(other.release()) {}
+    Com_Ptr& operator=(Com_Ptr&& other) noexcept {
+        if (this != &other)
+            reset(other.release());
+        return *this;
+    }
+
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+
+    Interface* release() { return std::exchange(pointer_, nullptr); }
+    void reset(Interface* pointer = nullptr) {
+        // Let go of the old one only once this owner no longer names it.
+        if (Interface* old = std::exchange(pointer_, pointer))
+            old->Release();
+    }
+
+  private:
+    Interface* pointer_ = nullptr;
+};
+
 // A kernel handle; both null and INVALID_HANDLE_VALUE mean "none".
 class Kernel_Handle {
   public:
