@@ -45,7 +45,9 @@ class Unique_Handle {
 
 // A named function, not a lambda: a lambda's type would give every function that takes or
 // returns these owners internal linkage.
-inline void Delete_Gdi_Object(HGDIOBJ object) { DeleteObject(object); }
+inline void Delete_Gdi_Object(HGDIOBJ object) {
+    DeleteObject(object);
+}
 
 using Registry_Key = Unique_Handle<HKEY, &RegCloseKey>;
 using Module = Unique_Handle<HMODULE, &FreeLibrary>;
