@@ -37,8 +37,13 @@ bool Stored_Boolean(std::string_view text, bool fallback) {
 }
 
 std::string Settings_Write_Error_Message(std::string_view path) {
-    std::string message(Settings_Write_Error_Format);
-    message.replace(message.find("%s"), 2, path);
+    // Put together around the placeholder rather than replaced in place: GCC's optimiser
+    // warns (wrongly) about overlapping copies inside std::string::replace.
+    const std::string_view format = Settings_Write_Error_Format;
+    const std::size_t at = format.find("%s");
+    std::string message(format.substr(0, at));
+    message += path;
+    message += format.substr(at + 2);
     return message;
 }
 
