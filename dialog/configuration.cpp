@@ -1,4 +1,15 @@
 #include "dialog/configuration.h"
 
-// The settings dialog arrives with its own work; until then the mode ends at once.
-void Run_Configuration() {}
+#include <string>
+
+#include "app/startup_texts.h"
+#include "dialog/adjustment_form.h"
+#include "ui/application.h"
+
+void Run_Configuration() {
+    ui::Application& application = ui::The_Application();
+    application.Initialize();
+    application.Set_Title(std::string(Application_Title));
+    application.Create_Form<TAdjustment_Form>();
+    application.Run();
+}

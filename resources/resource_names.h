@@ -60,3 +60,6 @@ inline constexpr std::string_view Music_Note_Name = "Music_Note";
 inline constexpr std::string_view Loudspeaker_Name = "Loudspeaker";
 inline constexpr std::string_view Cpu_Chip_Name = "Cpu_Chip";
 inline constexpr std::string_view Video_Card_Name = "Video_Card";
+
+// The settings dialog's layout, an RCDATA resource.
+inline constexpr std::string_view Adjustment_Form_Layout_Name = "TADJUSTMENT_FORM";

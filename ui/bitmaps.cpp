@@ -45,3 +45,33 @@ SIZE Bitmap_Size(HBITMAP bitmap) {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+Gdi_Bitmap Copy_Bitmap(HBITMAP source, int bits_per_pixel) {
+    const SIZE size = Bitmap_Size(source);
+    if (size.cx <= 0 || size.cy <= 0)
+        return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bits_per_pixel);
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Gdi_Bitmap copy(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!copy)
+        return {};
+    Memory_Dc source_dc(CreateCompatibleDC(nullptr));
+    Memory_Dc target_dc(CreateCompatibleDC(nullptr));
+    {
+        Selected_Object from(source_dc.get(), source);
+        Selected_Object to(target_dc.get(), copy.get());
+        BitBlt(target_dc.get(), 0, 0, size.cx, size.cy, source_dc.get(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    return copy;
+}
+
+}  // namespace ui

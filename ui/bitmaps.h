@@ -15,3 +15,10 @@ Gdi_Bitmap Make_Bitmap(const Rgb_Image& image, int bits_per_pixel);
 SIZE Bitmap_Size(HBITMAP bitmap);
 
 }  // namespace ui
+
+namespace ui {
+
+// A device-independent copy of any bitmap, at 24 or 32 bits per pixel.
+Gdi_Bitmap Copy_Bitmap(HBITMAP source, int bits_per_pixel);
+
+}  // namespace ui
