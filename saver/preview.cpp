@@ -50,8 +50,8 @@ LRESULT CALLBACK Preview_Window_Proc(HWND window, UINT message, WPARAM wparam, L
 }
 
 void Paint_Preview_Tick() {
-    // A host in another process destroys our child only seconds after itself, so its end is
-    // noticed here first.
+    // Nothing promises that the child hears of its host's end (a host whose process has gone,
+    // for one), so each tick looks: the mode then ends within a tick.
     if (!IsWindow(Host())) {
         Stop_Saver_Loop();
         return;
