@@ -134,7 +134,6 @@ void Form::Visible_Changed() {
     if (Visible()) {
         On_Show(*this);
         ShowWindow(Handle(), SW_SHOW);
-        SetForegroundWindow(Handle());
     } else {
         ShowWindow(Handle(), SW_HIDE);
         On_Hide(*this);

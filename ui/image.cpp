@@ -64,12 +64,13 @@ void Image::Build_Mask() {
     if (!transparent_ || !picture_)
         return;
     const SIZE size = Picture_Size();
+    // Copied before the picture is selected anywhere: a bitmap lives in one DC at a time.
+    masked_picture_ = Copy_Bitmap(picture_.get(), 24);
     Bitmap_Dc picture_dc(picture_.get());
     key_ = fixed_key_ ? To_Colorref(*fixed_key_) : GetPixel(picture_dc.get(), 0, size.cy - 1);
 
     // Colour to one bit: pixels of the background colour become 1.
     mask_.reset(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
-    masked_picture_ = Copy_Bitmap(picture_.get(), 24);
     if (!mask_ || !masked_picture_) {
         mask_.reset();
         masked_picture_.reset();

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <thread>
 
+#include "ui/component_name.h"
+
 namespace e2e {
 
 std::string Build_Dir() {
@@ -174,6 +176,48 @@ std::string Message_Box_Text(HWND box) {
 void Press_Ok(HWND box) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+namespace {
+
+struct Child_Search {
+    const std::string* wanted;
+    bool by_name;
+    HWND found;
+};
+
+BOOL CALLBACK Match_Child(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Child_Search*>(data);
+    const std::string have = search->by_name ? Component_Name(window) : Window_Text(window);
+    if (have == *search->wanted) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Find_Child(HWND parent, const std::string& wanted, bool by_name) {
+    Child_Search search{&wanted, by_name, nullptr};
+    EnumChildWindows(parent, &Match_Child, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+HWND Find_Child_By_Text(HWND parent, const std::string& text) {
+    return Find_Child(parent, text, false);
+}
+
+HWND Find_Child_By_Name(HWND parent, const std::string& name) {
+    return Find_Child(parent, name, true);
+}
+
+std::string Component_Name(HWND window) {
+    return ui::Component_Name_Of(window);
 }
 
 }  // namespace e2e

@@ -58,4 +58,12 @@ std::string Message_Box_Text(HWND box);
 // Presses the box's OK button.
 void Press_Ok(HWND box);
 
+// A window inside `parent`, at any depth, with this text; or null.
+HWND Find_Child_By_Text(HWND parent, const std::string& text);
+// A window inside `parent`, at any depth, carrying this component name (the window property
+// of the program's form layer); or null.
+HWND Find_Child_By_Name(HWND parent, const std::string& name);
+// The component name a window carries, or the empty text.
+std::string Component_Name(HWND window);
+
 }  // namespace e2e
