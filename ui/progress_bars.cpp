@@ -16,7 +16,7 @@ namespace ui {
 
 void Gradient_Progress_Bar::Load(const Component_Description& description,
                                  const Handler_Table& handlers) {
-    Graphic_Control::Load(description, handlers);
+    Custom_Control::Load(description, handlers);
     const std::int32_t percent = description.Number("percent", 0);
     if (percent < 0 || percent > 255)
         description.Fail(nullptr, "the percentage is a byte");
@@ -51,9 +51,13 @@ std::string Gradient_Progress_Bar::Shown_Caption() const {
     return Format_Percent(Caption(), percent_);
 }
 
-void Gradient_Progress_Bar::Paint(HDC dc) {
+void Gradient_Progress_Bar::Paint_Background(HDC dc, const RECT& client) {
     const int width = Width();
     const int height = Height();
+    if (Parent()) {
+        const HBRUSH behind = Parent()->Child_Background(dc, *this);
+        FillRect(dc, &client, behind);
+    }
     if (width < 3 || height < 3)
         return;
     // Shadow along the right and bottom edges, the outline inside it.

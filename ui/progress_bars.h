@@ -5,17 +5,17 @@
 #include <optional>
 
 #include "ui/gradient.h"
-#include "ui/graphic_control.h"
 #include "ui/win_control.h"
 
 namespace ui {
 
 // Fills with a gradient from the bottom edge (a bar taller than wide) or from the left edge, in
 // stripes of `step` pixels `interspace` pixels apart, over a background gradient. The caption
-// is a format in which "%d" stands for the percentage.
-class Gradient_Progress_Bar : public Graphic_Control {
+// is a format in which "%d" stands for the percentage. Where it draws nothing (its corners) the
+// parent shows through.
+class Gradient_Progress_Bar : public Custom_Control {
   public:
-    using Graphic_Control::Graphic_Control;
+    using Custom_Control::Custom_Control;
     std::string_view Kind() const override { return "Gradient_Progress_Bar"; }
 
     // 0 to 255, as a byte holds; more than 100 draws as 100.
@@ -27,8 +27,10 @@ class Gradient_Progress_Bar : public Graphic_Control {
     // The caption as drawn, the percentage put in.
     std::string Shown_Caption() const;
 
-    void Paint(HDC dc) override;
     void Load(const Component_Description& description, const Handler_Table& handlers) override;
+
+  protected:
+    void Paint_Background(HDC dc, const RECT& client) override;
 
   private:
     int percent_ = 0;

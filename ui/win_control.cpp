@@ -400,8 +400,23 @@ void Custom_Control::Paint_Message() {
     EndPaint(Handle(), &paint);
 }
 
+void Custom_Control::Mark_Stale() {
+    buffer_stale_ = true;
+    for (Control* child : Children()) {
+        if (auto* custom = dynamic_cast<Custom_Control*>(child))
+            custom->Mark_Stale();
+    }
+}
+
 void Custom_Control::Invalidate_Area(const RECT& area) {
     buffer_stale_ = true;
+    for (Control* child : Children()) {
+        auto* custom = dynamic_cast<Custom_Control*>(child);
+        const RECT place = child->Rect();
+        RECT overlap{};
+        if (custom && IntersectRect(&overlap, &place, &area))
+            custom->Mark_Stale();
+    }
     Win_Control::Invalidate_Area(area);
 }
 

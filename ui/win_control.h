@@ -125,6 +125,9 @@ class Custom_Control : public Win_Control {
                                              LPARAM l_param);
 
   private:
+    // The buffer must be painted again, and so must the buffers of the controls inside (they
+    // may show this one through).
+    void Mark_Stale();
     void Paint_Message();
     HDC Current_Buffer();
     void Route_Button(UINT message, WPARAM w_param, LPARAM l_param);

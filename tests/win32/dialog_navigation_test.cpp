@@ -168,6 +168,32 @@ INSTANTIATE_TEST_SUITE_P(
                 [](TAdjustment_Form& form) { PostMessageW(form.Handle(), WM_CLOSE, 0, 0); }}),
     [](const testing::TestParamInfo<Way_Out>& info) { return std::string(info.param.name); });
 
+TEST_F(Dialog_Navigation, Repainting_And_Turning_Pages_Leaves_No_Objects_Behind) {
+    Form().Show();
+    Pump();
+    auto turn_pages = [this] {
+        for (int round = 0; round < 20; ++round) {
+            for (ui::Tab_Sheet* page : Form().Page_Control->Sheets()) {
+                Form().Page_Control->Set_Active_Page(*page);
+                Form().Repaint();
+                ui::The_Application().Process_Messages();
+            }
+        }
+    };
+    turn_pages();  // fonts and buffers are made in the first rounds
+    Object_Counts before{};
+    const bool counted = Read_Object_Counts(before);
+    const unsigned high_water = Gdi_Slot_High_Water();
+    turn_pages();
+    if (counted) {
+        Object_Counts after{};
+        Read_Object_Counts(after);
+        EXPECT_EQ(after.gdi, before.gdi);
+        EXPECT_EQ(after.user, before.user);
+    }
+    EXPECT_LT(Gdi_Slot_High_Water(), high_water + 32);
+}
+
 TEST_F(Dialog_Navigation, Pictures_Of_Every_Page) {
     Form().Show();
     Pump(200ms);
