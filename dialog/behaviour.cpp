@@ -12,6 +12,7 @@
 #include "resources/resource_ids.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
+#include "ui/containers.h"
 
 namespace {
 
@@ -75,7 +76,10 @@ void TAdjustment_Form::Label14MouseMove(ui::Component&, ui::Shift_State, int, in
 void TAdjustment_Form::SpecialFX_GroupBoxMouseMove(ui::Component&, ui::Shift_State, int, int) {}
 void TAdjustment_Form::CheckBox_ExitMouseEnter(ui::Component&) {}
 void TAdjustment_Form::glGroupBox_MusicSelectEnter(ui::Component&) {}
-void TAdjustment_Form::CheckBox_NoMusicClick(ui::Component&) {}
+void TAdjustment_Form::CheckBox_NoMusicClick(ui::Component&) {
+    // Muted, the volume group gives way to the pictures beneath it.
+    glGroupBox_Volume_Music->Set_Visible(!CheckBox_NoMusic->Checked());
+}
 void TAdjustment_Form::TrackBar_Volume_MusicChange(ui::Component&) {}
 void TAdjustment_Form::Label22Click(ui::Component&) {}
 void TAdjustment_Form::Page_ControlChange(ui::Component&) {}

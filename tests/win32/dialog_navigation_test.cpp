@@ -8,6 +8,8 @@
 #include "dialog/adjustment_form.h"
 #include "form_test_support.h"
 #include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/image.h"
 #include "ui/page_control.h"
 #include "ui/track_bar.h"
 
@@ -192,6 +194,33 @@ TEST_F(Dialog_Navigation, Repainting_And_Turning_Pages_Leaves_No_Objects_Behind)
         EXPECT_EQ(after.user, before.user);
     }
     EXPECT_LT(Gdi_Slot_High_Water(), high_water + 32);
+}
+
+TEST_F(Dialog_Navigation, Muted_The_Volume_Group_Gives_Way_To_The_Pictures_Beneath) {
+    Form().Show();
+    Form().Page_Control->Set_Active_Page(*Form().TabSheet_Sound);
+    Pump();
+    ui::Tab_Sheet& page = *Form().TabSheet_Sound;
+    // Where the volume group lies over the large note and the lower loudspeaker.
+    const POINT note{60, 150};
+    const POINT loudspeaker{260, 250};
+    HWND group = Form().glGroupBox_Volume_Music->Handle();
+    auto window_at = [&page](POINT point) {
+        return ChildWindowFromPointEx(page.Handle(), point, CWP_SKIPINVISIBLE);
+    };
+    EXPECT_EQ(window_at(note), group);
+
+    Form().CheckBox_NoMusic->Set_Checked(true);
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(group));
+    EXPECT_EQ(window_at(note), page.Handle());
+    EXPECT_EQ(page.Control_At(note), Form().Image_Music1);
+    EXPECT_EQ(page.Control_At(loudspeaker), Form().Image_Music2);
+    EXPECT_FALSE(Save_Window_Picture(Form().Handle(), "dialog_TabSheet_Sound_muted").empty());
+
+    Form().CheckBox_NoMusic->Set_Checked(false);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(group));
 }
 
 TEST_F(Dialog_Navigation, Pictures_Of_Every_Page) {
