@@ -98,4 +98,27 @@ TEST_F(Dialog_E2e, Escape_Closes_The_Dialog) {
     EXPECT_TRUE(Saved());
 }
 
+TEST_F(Dialog_E2e, A_Save_That_Fails_Is_Shown_And_The_Dialog_Ends_All_The_Same) {
+    const std::string missing = folder_ + "\\no such folder";
+    registry_.Set_Text(missing);
+    Saver_Process saver("/c");
+    HWND dialog = saver.Find_Window(Dialog_Title, 20s);
+    ASSERT_TRUE(dialog);
+    PostMessageA(Find_Child_By_Text(dialog, "&Cancel"), BM_CLICK, 0, 0);
+    // The application's error display: captioned with the application's title.
+    HWND box = saver.Find_Window("Quelvar ScreenSaver", 20s);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(Message_Box_Text(box), "Unable to write to " + missing + "\\Controls.cfg.");
+    bool has_icon = false;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        has_icon = has_icon || (Class_Name(child) == "Static" &&
+                                (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON);
+    }
+    EXPECT_TRUE(has_icon);
+    EXPECT_TRUE(GetDlgItem(box, IDOK));
+    EXPECT_FALSE(GetDlgItem(box, IDCANCEL));
+    Press_Ok(box);
+    EXPECT_EQ(saver.Wait_Exit(20s), 0u);
+}
+
 }  // namespace
