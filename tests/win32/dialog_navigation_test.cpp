@@ -231,6 +231,11 @@ TEST_F(Dialog_Navigation, Pictures_Of_Every_Page) {
         Pump(200ms);
         EXPECT_FALSE(Save_Window_Picture(Form().Handle(), "dialog_" + page->Name()).empty());
     }
+    // The speed group and its marks while the speed bar has the focus.
+    Form().Page_Control->Set_Active_Page(*Form().TabSheet_Main);
+    Form().TrackBar_Scene_Speed->Set_Focus();
+    Pump(200ms);
+    EXPECT_FALSE(Save_Window_Picture(Form().Handle(), "dialog_speed_focused").empty());
 }
 
 }  // namespace
