@@ -263,6 +263,11 @@ bool Form::Dialog_Key(WORD key, Shift_State shift) {
         case VK_TAB:
             if (shift.ctrl || shift.alt)
                 return false;
+            // A control that takes Tab itself keeps it.
+            if (active_ && active_->Focused() &&
+                (SendMessageW(active_->Handle(), WM_GETDLGCODE, key, 0) & DLGC_WANTTAB)) {
+                return false;
+            }
             Select_Next(!shift.shift);
             return true;
         case VK_ESCAPE:
