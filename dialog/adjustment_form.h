@@ -161,8 +161,12 @@ class TAdjustment_Form : public ui::Form, public Settings_Controls {
     // What happens once the dialog has its full size: TV panel, stored settings, final set-up.
     void Finish_Opening();
     void Post_Open_Setup();
+    // The About page's measurements, made on its first visit.
+    void Fill_About_Page();
 
     bool First_Show = true;
+    // The dialog opens once per run, so this is also once per run of the program.
+    bool About_First_Visit = true;
 };
 
 // The dialog's one instance while it exists.

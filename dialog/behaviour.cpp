@@ -1,28 +1,27 @@
-// What the dialog does: its buttons, keys, links and the controls of the sound page.
+// What the dialog does: its buttons, keys, the close request and the hide step that ends
+// everything, what enables Apply and Restore, and the controls of the sound page.
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 
 #include "app/startup_values.h"
 #include "config/settings_store.h"
 #include "dialog/adjustment_form.h"
+#include "dialog/page_opener.h"
+#include "dialog/readouts.h"
 #include "resources/resource_access.h"
 #include "resources/resource_ids.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
 #include "ui/containers.h"
-
-namespace {
-
-void Open_Page(HWND owner, const std::string& target) {
-    ShellExecuteA(owner, "Open", target.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
-}
-
-}  // namespace
+#include "ui/labels.h"
+#include "ui/page_control.h"
+#include "ui/progress_bars.h"
+#include "ui/track_bar.h"
 
 void TAdjustment_Form::Cancel_BitBtnClick(ui::Component&) {
+    // Hiding is what ends the dialog: the hide step saves and closes.
     Hide();
 }
 
@@ -41,7 +40,15 @@ void TAdjustment_Form::Help_BitBtnClick(ui::Component&) {
     Open_Page(Handle(), Info_Dir + Load_Resource_String(IDS_HELP_PAGE));
 }
 
-void TAdjustment_Form::Restore_BitBtnClick(ui::Component&) {}
+void TAdjustment_Form::Restore_BitBtnClick(ui::Component&) {
+    // The pages stay out of sight while the controls jump to their defaults one by one.
+    Page_Control->Hide();
+    Apply_BitBtn->Set_Enabled(false);
+    Restore_BitBtn->Set_Enabled(false);
+    Erase_Config();
+    Load_Config(*this);
+    Page_Control->Show();
+}
 
 void TAdjustment_Form::FormKeyDown(ui::Component& Sender, WORD& Key, ui::Shift_State) {
     if (Key == VK_F1)
@@ -67,20 +74,34 @@ void TAdjustment_Form::FormHide(ui::Component& Sender) {
     Release();
 }
 
-void TAdjustment_Form::Main_Logo_ImageMouseDown(ui::Component&, ui::Mouse_Button, ui::Shift_State,
-                                                int, int) {}
-void TAdjustment_Form::Label13Click(ui::Component&) {}
-void TAdjustment_Form::Label14Click(ui::Component&) {}
-void TAdjustment_Form::Label13MouseMove(ui::Component&, ui::Shift_State, int, int) {}
-void TAdjustment_Form::Label14MouseMove(ui::Component&, ui::Shift_State, int, int) {}
-void TAdjustment_Form::SpecialFX_GroupBoxMouseMove(ui::Component&, ui::Shift_State, int, int) {}
-void TAdjustment_Form::CheckBox_ExitMouseEnter(ui::Component&) {}
-void TAdjustment_Form::glGroupBox_MusicSelectEnter(ui::Component&) {}
+// ---- Apply and Restore become available when the user reaches for a setting ----
+
+void TAdjustment_Form::CheckBox_ExitMouseEnter(ui::Component&) {
+    Restore_BitBtn->Set_Enabled(true);
+    Apply_BitBtn->Set_Enabled(true);
+}
+
+void TAdjustment_Form::glGroupBox_MusicSelectEnter(ui::Component& Sender) {
+    CheckBox_ExitMouseEnter(Sender);
+}
+
+// ---- The sound page ----
+
 void TAdjustment_Form::CheckBox_NoMusicClick(ui::Component&) {
     // Muted, the volume group gives way to the pictures beneath it.
     glGroupBox_Volume_Music->Set_Visible(!CheckBox_NoMusic->Checked());
 }
-void TAdjustment_Form::TrackBar_Volume_MusicChange(ui::Component&) {}
-void TAdjustment_Form::Label22Click(ui::Component&) {}
-void TAdjustment_Form::Page_ControlChange(ui::Component&) {}
-void TAdjustment_Form::Current_TimerTimer(ui::Component&) {}
+
+void TAdjustment_Form::TrackBar_Volume_MusicChange(ui::Component&) {
+    const int position = TrackBar_Volume_Music->Position();
+    glProgressBar_Volume_Music->Set_Percent(Volume_Percent(position));
+    Label35->Set_Caption(std::to_string(Volume_Figure(position)));
+    Label35->Repaint();
+}
+
+void TAdjustment_Form::Label22Click(ui::Component&) {
+    // The track bar raises its change handler itself when the position really moves.
+    TrackBar_Volume_Music->Set_Position(TrackBar_Volume_Music->Max() / 2);
+    Label35->Set_Caption(std::to_string(Volume_Figure(TrackBar_Volume_Music->Position())));
+    TrackBar_Volume_Music->Repaint();
+}
