@@ -5,6 +5,9 @@
 // reaches them through Settings_Controls.
 
 #include "config/settings_controls.h"
+#include "dialog/opening_animation.h"
+#include "dialog/opening_idle.h"
+#include "resources/points_list.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -81,6 +84,29 @@ class TAdjustment_Form : public ui::Form, public Settings_Controls {
     void Set_Speed_Position(std::int32_t position) override;
     void Set_Volume_Caption(const std::string& caption) override;
     void Repaint_Volume_Bar() override;
+
+    // ---- The skin and the opening (one dialog per process, so these are the process's) ----
+    void Build_Skin();
+    void Apply_Window_Regions();
+    void Load_Skin_Bitmaps();
+    void Place_Skin_Images();
+    void Apply_Colour_Scheme();
+    // Puts screenshot `index` on the TV screen.
+    void Show_Screenshot(int index);
+    void Start_Opening_Rise();
+    void Start_Opening_Curtain();
+    void Start_Opening_Drop();
+    // One step of the growth; the application's idle event while the dialog grows.
+    void Opening_Step(bool& done);
+
+    Outline Form_Outline;      // window coordinates
+    Outline TVOut_Outline;     // Main_TVOut_Panel's coordinates
+    int Screenshot_Index = 0;  // the screenshot the slideshow showed last, 0..5
+    bool Exit_Hover = true;    // the close button shows, or may show, its hovered picture
+    Opening_State Opening;
+    // Set once the controls hold the stored settings: until then they hold the layout's values,
+    // which must never be saved over the user's.
+    bool Settings_Loaded = false;
 
     // ---- Components, by their layout names ----
     // Buttons
@@ -164,9 +190,13 @@ class TAdjustment_Form : public ui::Form, public Settings_Controls {
     // The About page's measurements, made on its first visit.
     void Fill_About_Page();
 
+    void Apply_Opening_Place(const Window_Place& place);
+    void Start_Opening_Variant(Opening_Variant variant, int k);
+
     bool First_Show = true;
     // The dialog opens once per run, so this is also once per run of the program.
     bool About_First_Visit = true;
+    Idle_Step_Owner Opening_Idle;
 };
 
 // The dialog's one instance while it exists.

@@ -65,8 +65,11 @@ void TAdjustment_Form::FormCloseQuery(ui::Component& Sender, bool& CanClose) {
 void TAdjustment_Form::FormHide(ui::Component& Sender) {
     // A save that fails is shown, and the dialog ends all the same: a process left running with
     // no window could never be ended by the user.
+    // A close while the dialog still grows finds the layout's values in the controls, not the
+    // user's: those are left stored as they are.
     try {
-        Apply_BitBtnClick(Sender);
+        if (Settings_Loaded)
+            Apply_BitBtnClick(Sender);
     } catch (const std::exception& error) {
         ui::The_Application().Handle_Exception(error);
     }

@@ -10,6 +10,7 @@
 #include "ui/containers.h"
 #include "ui/image.h"
 #include "ui/page_control.h"
+#include "ui/random.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr const char* Restore_Caption = "&Restore\rDefaults";
 constexpr int Tall_Button_Width = 95;
 constexpr int Tall_Button_Height = 57;
 constexpr int Links_Strip_Left = 150;
+constexpr int Opening_Variants = 3;
 
 }  // namespace
 
@@ -51,6 +53,17 @@ void TAdjustment_Form::FormCreate(ui::Component&) {
                                    SpecialFX_GroupBox->Width(), Restore_BitBtn->Height());
     SpecialFX_GroupBox->Show();
 
-    // The skin, the colour scheme and the opening animation follow here once they exist; until
-    // then the dialog opens at its layout size.
+    Build_Skin();
+    Apply_Colour_Scheme();
+    switch (Opening_Variant_For(ui::Random_Below(Opening_Variants))) {
+        case Opening_Variant::Rise:
+            Start_Opening_Rise();
+            break;
+        case Opening_Variant::Curtain:
+            Start_Opening_Curtain();
+            break;
+        case Opening_Variant::Drop:
+            Start_Opening_Drop();
+            break;
+    }
 }

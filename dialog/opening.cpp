@@ -5,10 +5,13 @@
 
 #include "config/settings_store.h"
 #include "dialog/adjustment_form.h"
+#include "sysinfo/screen_figures.h"
+#include "ui/application.h"
 #include "ui/containers.h"
 #include "ui/image.h"
 #include "ui/page_control.h"
 #include "ui/progress_bars.h"
+#include "ui/random.h"
 #include "ui/timer.h"
 #include "ui/track_bar.h"
 
@@ -18,6 +21,10 @@ constexpr int Volume_Thumb_Length = 20;
 constexpr int Speed_Bar_Width = 52;
 constexpr int Speed_Thumb_Length = 36;
 constexpr ui::Layout_Rect Marquee_Place{44, 294, 241, 5};
+// The slideshow starts from one of the first five; its first tick shows the next.
+constexpr int Slideshow_Starts = 5;
+constexpr int Rise_Drop_Step_Choices = 4;
+constexpr int Curtain_Step_Choices = 3;
 
 // The selection range was only for the layout's look; the open dialog draws none.
 void Hide_Selection_Range(const ui::Track_Bar& bar) {
@@ -25,26 +32,56 @@ void Hide_Selection_Range(const ui::Track_Bar& bar) {
     SetWindowLongPtrW(bar.Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(TBS_ENABLESELRANGE));
 }
 
-// Without the opening animation the dialog stands in the middle of the work area.
-void Centre_On_Work_Area(HWND window) {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT own{};
-    GetWindowRect(window, &own);
-    const int left = work.left + ((work.right - work.left) - (own.right - own.left)) / 2;
-    const int top = work.top + ((work.bottom - work.top) - (own.bottom - own.top)) / 2;
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}  // namespace
+
+void TAdjustment_Form::Start_Opening_Variant(Opening_Variant variant, int k) {
+    const Screen_Figures screen{Screen_HorzRes, WorkArea_HalfWidth, WorkArea_HalfHeight};
+    Opening = Start_Opening(variant, screen, k);
+    Apply_Opening_Place(Start_Place(Opening));
+    Repaint();
 }
 
-}  // namespace
+void TAdjustment_Form::Start_Opening_Rise() {
+    Start_Opening_Variant(Opening_Variant::Rise, ui::Random_Below(Rise_Drop_Step_Choices));
+}
+
+void TAdjustment_Form::Start_Opening_Curtain() {
+    Start_Opening_Variant(Opening_Variant::Curtain, ui::Random_Below(Curtain_Step_Choices));
+}
+
+void TAdjustment_Form::Start_Opening_Drop() {
+    Start_Opening_Variant(Opening_Variant::Drop, ui::Random_Below(Rise_Drop_Step_Choices));
+}
+
+void TAdjustment_Form::Apply_Opening_Place(const Window_Place& place) {
+    // One move for the four values: the window never shows a half-applied step. A top that
+    // would leave the screen keeps the last one.
+    Set_Bounds(place.left, place.top.value_or(Top()), place.width, place.height);
+}
 
 void TAdjustment_Form::FormShow(ui::Component&) {
     if (!First_Show)
         return;
     First_Show = false;
-    // The growing opening takes its place here; for now the dialog opens at once.
-    Centre_On_Work_Area(Handle());
-    Finish_Opening();
+    Opening_Idle.Install([this](bool& done) { Opening_Step(done); });
+}
+
+void TAdjustment_Form::Opening_Step(bool& done) {
+    done = false;
+    ui::The_Application().Process_Messages();
+    // A close among those messages hides the dialog, which is then on its way out.
+    if (!Visible() || Destroying() || ui::The_Application().Terminated()) {
+        Opening_Idle.Remove();
+        done = true;
+        return;
+    }
+    const Opening_Step_Result step = Advance_Opening(Opening);
+    Apply_Opening_Place(step.place);
+    if (step.finished) {
+        Opening_Idle.Remove();
+        done = true;
+        Finish_Opening();
+    }
 }
 
 void TAdjustment_Form::Finish_Opening() {
@@ -55,6 +92,7 @@ void TAdjustment_Form::Finish_Opening() {
     }
     Main_TVOut_Panel->Show();
     Load_Config(*this);
+    Settings_Loaded = true;
     Repaint();
     Post_Open_Setup();
     Sshots_Changer_Timer->Set_Enabled(true);
@@ -73,6 +111,9 @@ void TAdjustment_Form::Post_Open_Setup() {
 
     glProgressBar_Volume_Music->Set_Caption("");
     glProgressBar_Volume_Music->Set_Fill_Reversed(true);
+
+    ui::Reseed();
+    Screenshot_Index = ui::Random_Below(Slideshow_Starts);
 
     Page_Control->Set_Active_Page(*TabSheet_Main);
     Page_Control->Show();

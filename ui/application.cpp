@@ -77,13 +77,18 @@ void Application::Dispatch(MSG& message) {
     DispatchMessageW(&message);
 }
 
-void Application::Idle() {
+bool Application::Raise_Idle() {
     bool done = true;
     if (on_idle_) {
         // A copy: the handler may replace or remove itself.
         const Idle_Handler handler = on_idle_;
         handler(done);
     }
+    return done;
+}
+
+void Application::Idle() {
+    const bool done = Raise_Idle();
     if (!done || terminated_)
         return;
     MSG message{};

@@ -52,6 +52,9 @@ class Application {
     void Process_Messages();
 
     void Set_On_Idle(Idle_Handler handler) { on_idle_ = std::move(handler); }
+    // Raises the idle event once without waiting for a message; true when the handler is done
+    // (or there is none), as the loop would see it.
+    bool Raise_Idle();
     bool Has_Idle_Handler() const { return static_cast<bool>(on_idle_); }
 
     // The default error display: a message box captioned with the title, with the error icon,
