@@ -70,7 +70,7 @@ void TAdjustment_Form::Opening_Step(bool& done) {
     done = false;
     ui::The_Application().Process_Messages();
     // A close among those messages hides the dialog, which is then on its way out.
-    if (!Visible() || Destroying() || ui::The_Application().Terminated()) {
+    if (!Visible() || Destroying()) {
         Opening_Idle.Remove();
         done = true;
         return;

@@ -126,7 +126,9 @@ struct Way_Out {
 class Dialog_Ways_Out : public Dialog_Navigation, public testing::WithParamInterface<Way_Out> {};
 
 TEST_P(Dialog_Ways_Out, End_The_Loop_With_The_Settings_Saved) {
-    // Queued before the loop runs; handled once the dialog shows.
+    // Open, so that the controls hold the settings; queued before the loop runs.
+    Form().Show();
+    Run_Idle_Work();
     GetParam().act(Form());
     EXPECT_TRUE(Run_Until_The_Dialog_Ends());
     EXPECT_EQ(Adjustment_Form, nullptr);
@@ -198,6 +200,7 @@ TEST_F(Dialog_Navigation, Repainting_And_Turning_Pages_Leaves_No_Objects_Behind)
 
 TEST_F(Dialog_Navigation, Muted_The_Volume_Group_Gives_Way_To_The_Pictures_Beneath) {
     Form().Show();
+    Pump();
     Form().Page_Control->Set_Active_Page(*Form().TabSheet_Sound);
     Pump();
     ui::Tab_Sheet& page = *Form().TabSheet_Sound;

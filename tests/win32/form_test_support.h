@@ -15,8 +15,11 @@ namespace form_test {
 
 using namespace std::chrono_literals;
 
-// Handles the application's messages for a while (the form layer's own handling included).
+// Handles the application's messages for a while (the form layer's own handling included), and
+// its idle work, as the loop would.
 void Pump(std::chrono::milliseconds duration = 50ms);
+// Handles what is queued and runs the idle work until it no longer asks to go on.
+void Run_Idle_Work();
 
 // Posts a key press to a window as the keyboard would, and handles it.
 void Press_Key(HWND window, WORD key);
