@@ -12,6 +12,11 @@ using namespace e2e;
 
 constexpr const char* Dialog_Title = "Quelvar ScreenSaver Settings";
 
+// The settings reach the controls when the opening ends; a close before then saves nothing.
+bool Open(HWND dialog) {
+    return Wait_For_Size(dialog, 789, 554, 20s);
+}
+
 // An install directory of the test's own, recorded where the installer records it, so that the
 // dialog's settings land there.
 class Dialog_E2e : public testing::Test {
@@ -47,6 +52,7 @@ TEST_P(Configuration_Lines, Open_The_Dialog_Which_Cancel_Closes_With_Code_0) {
     ASSERT_TRUE(saver.handle()) << "could not start " << Saver_Path();
     HWND dialog = saver.Find_Window(Dialog_Title, 20s);
     ASSERT_TRUE(dialog) << "no dialog for " << GetParam();
+    ASSERT_TRUE(Open(dialog));
     HWND cancel = Find_Child_By_Text(dialog, "&Cancel");
     ASSERT_TRUE(cancel);
     PostMessageA(cancel, BM_CLICK, 0, 0);
@@ -93,6 +99,7 @@ TEST_F(Dialog_E2e, Escape_Closes_The_Dialog) {
     Saver_Process saver("/c");
     HWND dialog = saver.Find_Window(Dialog_Title, 20s);
     ASSERT_TRUE(dialog);
+    ASSERT_TRUE(Open(dialog));
     PostMessageA(Find_Child_By_Name(dialog, "CheckBox_Time"), WM_KEYDOWN, VK_ESCAPE, 1);
     EXPECT_EQ(saver.Wait_Exit(20s), 0u);
     EXPECT_TRUE(Saved());
@@ -104,6 +111,7 @@ TEST_F(Dialog_E2e, A_Save_That_Fails_Is_Shown_And_The_Dialog_Ends_All_The_Same) 
     Saver_Process saver("/c");
     HWND dialog = saver.Find_Window(Dialog_Title, 20s);
     ASSERT_TRUE(dialog);
+    ASSERT_TRUE(Open(dialog));
     PostMessageA(Find_Child_By_Text(dialog, "&Cancel"), BM_CLICK, 0, 0);
     // The application's error display: captioned with the application's title.
     HWND box = saver.Find_Window("Quelvar ScreenSaver", 20s);

@@ -220,4 +220,18 @@ std::string Component_Name(HWND window) {
     return ui::Component_Name_Of(window);
 }
 
+bool Wait_For_Size(HWND window, int width, int height, std::chrono::milliseconds timeout) {
+    const auto give_up = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        RECT rect{};
+        if (!GetWindowRect(window, &rect))
+            return false;
+        if (rect.right - rect.left == width && rect.bottom - rect.top == height)
+            return true;
+        if (std::chrono::steady_clock::now() > give_up)
+            return false;
+        Sleep(10);
+    }
+}
+
 }  // namespace e2e

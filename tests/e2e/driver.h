@@ -66,4 +66,8 @@ HWND Find_Child_By_Name(HWND parent, const std::string& name);
 // The component name a window carries, or the empty text.
 std::string Component_Name(HWND window);
 
+// Waits until the window has this size (the settings dialog once its opening has ended); false
+// when it has not after `timeout`.
+bool Wait_For_Size(HWND window, int width, int height, std::chrono::milliseconds timeout);
+
 }  // namespace e2e
