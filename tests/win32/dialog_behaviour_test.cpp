@@ -321,6 +321,8 @@ TEST_F(Dialog_Behaviour, The_About_Page_Measures_Once_And_Its_Clock_Runs_Only_In
                 caption == Clock_Caption(Time_Text_Seconds_Ago(1)) ||
                 caption == Clock_Caption(Time_Text_Seconds_Ago(2)))
         << caption;
+    Form().Repaint();
+    Pump(100ms);
     EXPECT_FALSE(Save_Window_Picture(Form().Handle(), "dialog_about_filled").empty());
 
     // Away and back: the clock stops and starts again; nothing is measured twice.
