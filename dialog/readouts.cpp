@@ -1,5 +1,7 @@
 #include "dialog/readouts.h"
 
+#include "config/settings_rules.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -36,11 +38,11 @@ bool Is_Midnight_Text(std::string_view time_text) {
 }
 
 int Volume_Figure(int position) {
-    return Volume_Bar_Max - position;
+    return Volume_From_Position(position);
 }
 
 int Volume_Percent(int position) {
-    return Volume_Bar_Max - position + 1;
+    return Volume_From_Position(position) + 1;
 }
 
 int Volume_Fill_Percent(int percent) {

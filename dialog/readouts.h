@@ -16,8 +16,6 @@ std::string Clock_Caption(std::string_view time_text);
 // The time text at which the date picker moves to the new day.
 bool Is_Midnight_Text(std::string_view time_text);
 
-inline constexpr int Volume_Bar_Max = 100;
-
 // The figure under the volume bar: 0 with the thumb at the bottom, 100 at the top.
 int Volume_Figure(int position);
 
