@@ -60,7 +60,9 @@ void TAdjustment_Form::Fill_About_Page() {
     Image_Molecule->Repaint();
     Current_Timer->Set_Enabled(true);
 
-    Open_DirectDraw(Handle());
+    // No window for DirectDraw: the figure needs none (the normal level allows it), and under
+    // Wine a cooperative level on the dialog's window keeps its later painting off the screen.
+    Open_DirectDraw(nullptr);
     Label_VideoCardMemo->Set_Caption(Megabytes_Text(Read_Video_Memory_Mb()));
     Label_Mashine_CPU_speed->Set_Caption(Cpu_Speed_Text(Measure_CPU_MHz()));
     Close_DirectDraw();
