@@ -12,6 +12,7 @@
 #include "../win32/registry_fixture.h"
 #include "dialog/opening_animation.h"
 #include "driver.h"
+#include "tests/support/opening_outcomes.h"
 #include "sysinfo/probe_figures.h"
 
 namespace {
@@ -30,26 +31,6 @@ Screen_Figures This_Screen() {
     const Work_Area_Halves halves =
         Halves_Of_Work_Area(work.left, work.top, work.right, work.bottom);
     return {horz_res, halves.half_width, halves.half_height};
-}
-
-std::set<std::pair<int, int>> Possible_Final_Places(const Screen_Figures& screen) {
-    std::set<std::pair<int, int>> places;
-    for (Opening_Variant variant :
-         {Opening_Variant::Rise, Opening_Variant::Curtain, Opening_Variant::Drop}) {
-        for (int k = 0; k < 4; ++k) {
-            Opening_State state = Start_Opening(variant, screen, k);
-            Window_Place place = Start_Place(state);
-            int top = *place.top;
-            for (bool finished = false; !finished;) {
-                const Opening_Step_Result step = Advance_Opening(state);
-                finished = step.finished;
-                place = step.place;
-                top = place.top.value_or(top);
-            }
-            places.insert({place.left, top});
-        }
-    }
-    return places;
 }
 
 // What the screen shows of `area`, as a 24-bit BMP in the folder "screenshots" beside the test.

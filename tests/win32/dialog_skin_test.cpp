@@ -14,6 +14,7 @@
 #include "config/settings_store.h"
 #include "dialog/adjustment_form.h"
 #include "form_test_support.h"
+#include "tests/support/opening_outcomes.h"
 #include "sysinfo/screen_figures.h"
 #include "ui/bevels.h"
 #include "ui/bitmaps.h"
@@ -145,26 +146,10 @@ TEST_F(Dialog_Skin, The_Window_And_The_TV_Screen_Are_Cut_To_Their_Outlines) {
     EXPECT_EQ(Form().Form_Outline.points[0].y, 501);
 }
 
-// Every place the opening can end at on this screen, from the same arithmetic the dialog uses.
+// Every place the opening can end at on this screen.
 std::set<std::pair<int, int>> Possible_Final_Places() {
-    const Screen_Figures screen{Screen_HorzRes, WorkArea_HalfWidth, WorkArea_HalfHeight};
-    std::set<std::pair<int, int>> places;
-    for (Opening_Variant variant :
-         {Opening_Variant::Rise, Opening_Variant::Curtain, Opening_Variant::Drop}) {
-        for (int k = 0; k < 4; ++k) {
-            Opening_State state = Start_Opening(variant, screen, k);
-            Window_Place place = Start_Place(state);
-            int top = *place.top;
-            for (bool finished = false; !finished;) {
-                const Opening_Step_Result step = Advance_Opening(state);
-                finished = step.finished;
-                place = step.place;
-                top = place.top.value_or(top);
-            }
-            places.insert({place.left, top});
-        }
-    }
-    return places;
+    return Possible_Final_Places(
+        Screen_Figures{Screen_HorzRes, WorkArea_HalfWidth, WorkArea_HalfHeight});
 }
 
 TEST_F(Dialog_Skin, The_Opening_Grows_To_Full_Size_And_Loads_The_Settings_Only_Then) {
